@@ -1,0 +1,23 @@
+# Compiler and linker settings of the launcher.
+
+# Code of the launcher itself: small, no C++ runtime beyond the compiler's
+# support routines, warnings as errors.
+function(vantolite_product_flags target)
+  target_compile_options(${target} PRIVATE
+    -Wall -Wextra -Werror
+    -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables
+    -ffunction-sections -fdata-sections
+    # No build folder in the binary: two builds from different folders
+    # give the same bytes.
+    -ffile-prefix-map=${CMAKE_SOURCE_DIR}=.
+    -ffile-prefix-map=${CMAKE_BINARY_DIR}=.)
+endfunction()
+
+# Any Windows executable the project builds, the launcher and its test
+# tools: no MinGW runtime DLL, no link time stamp.
+function(vantolite_executable_flags target)
+  target_link_options(${target} PRIVATE
+    -static -static-libgcc -static-libstdc++
+    -Wl,--gc-sections -s
+    -Wl,--no-insert-timestamp)
+endfunction()

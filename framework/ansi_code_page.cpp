@@ -1,0 +1,5 @@
+#include "framework/ansi_code_page.h"
+
+#include <windows.h>
+
+bool AnsiLeadByte(unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; }

@@ -1,0 +1,111 @@
+#!/usr/bin/env python3
+"""Runs the launcher's twin through a few starts and tells what it did."""
+
+import os
+import re
+import subprocess
+import sys
+import time
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+BUILD = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else "build/win64")
+RUN = os.path.join(BUILD, "demorun")
+TOOLS = os.path.join(BUILD, "tests")
+HARNESS = os.path.join(ROOT, "tests", "harness")
+WINE_RUN = os.path.join(BUILD, "wine-run")
+SUITE_KEY = r"HKCU\Software\Quendar\Upvane"
+NAMES = {"VANTO": "the full tool", "MERAK": "the third tool", "SOLEN": "the fourth tool"}
+
+
+def win(path):
+    return "Z:" + path.replace("/", "\\")
+
+
+def port():
+    cache = open(os.path.join(BUILD, "CMakeCache.txt")).read()
+    return re.search(r"VANTOLITE_UPDATE_HOST:STRING=.*:(\d+)", cache).group(1)
+
+
+def wine(*args, env=None):
+    """Runs a Windows program in the demo's prefix; its exit code."""
+    full = dict(os.environ, WINEPREFIX=os.path.join(RUN, "prefix"), TMPDIR=os.path.join(RUN, "tmp"))
+    full.update(env or {})
+    # Output goes to a file: Wine's services keep inherited pipes open.
+    with open(os.path.join(RUN, "wine.log"), "a") as log:
+        return subprocess.call([WINE_RUN] + list(args), env=full, stdin=subprocess.DEVNULL,
+                               stdout=log, stderr=log)
+
+
+def reg_add(tool, name, value):
+    wine("reg", "add", SUITE_KEY + "\\" + tool, "/v", name, "/d", value, "/f")
+
+
+def reg_delete(tool, name=None):
+    extra = ["/v", name] if name else []
+    wine("reg", "delete", SUITE_KEY + "\\" + tool, *extra, "/f")
+
+
+def install_standins():
+    folder = os.path.join(RUN, "work", "tools")
+    subprocess.call(["rm", "-rf", folder])
+    paths = {}
+    for tool in ("VANTO", "MERAK", "SOLEN"):
+        name = tool.capitalize()
+        os.makedirs(os.path.join(folder, name), exist_ok=True)
+        path = os.path.join(folder, name, name + ".exe")
+        subprocess.check_call(["cp", os.path.join(TOOLS, "standin_tool.exe"), path])
+        paths[tool] = path
+        reg_add(tool, "FullPath", win(path))
+    return paths
+
+
+def starts(paths):
+    """What each stand-in recorded since the last call, and forgets it."""
+    time.sleep(0.3)
+    found = []
+    for tool, path in paths.items():
+        record = path + ".started"
+        if os.path.exists(record):
+            for block in open(record, encoding="latin-1").read().split("path=")[1:]:
+                line = re.search(r"cmdline=(.*)", block).group(1).rstrip("\r")
+                params = re.sub(r'^"[^"]*" ?', "", line)
+                found.append((tool, params))
+            os.remove(record)
+    return found
+
+
+def run_launcher(title, tail, paths):
+    print("\n== %s" % title)
+    print("   command line: VantoLite.exe%s" % (" " + tail if tail else ""))
+    begin = time.time()
+    code = wine(win(os.path.join(BUILD, "VantoLite.exe")), *([tail] if tail else []))
+    print("   the launcher ended after %.2f s with exit code %d" % (time.time() - begin, code))
+    started = starts(paths)
+    if not started:
+        print("   it started no tool")
+    for tool, params in started:
+        print("   it started %s (%s) with %s" % (
+            NAMES[tool], tool.capitalize() + ".exe",
+            "the parameters \"%s\"" % params if params else "no parameters"))
+
+
+def main():
+    print("Bringing up the Windows runtime and the update server in %s ..." % RUN)
+    subprocess.check_call([os.path.join(HARNESS, "runtime-up"), RUN, TOOLS, port()],
+                          stdout=subprocess.DEVNULL)
+    try:
+        wine("reg", "delete", r"HKCU\Software\Quendar", "/f")
+        paths = install_standins()
+        print("Registered stand-ins as \"FullPath\" of the full, third and fourth tool.")
+
+        run_launcher("Started with the token", "MERAK_CALL", paths)
+        run_launcher("Started with an empty command line", "", paths)
+        run_launcher("Started with the token in lower case", "merak_call", paths)
+        reg_delete("SOLEN", "FullPath")
+        run_launcher("Started after the fourth tool's \"FullPath\" was removed", "", paths)
+    finally:
+        subprocess.call([os.path.join(HARNESS, "runtime-down"), RUN])
+
+
+if __name__ == "__main__":
+    main()
