@@ -1,7 +1,5 @@
 #include "framework/command_line.h"
 
-#include <string.h>
-
 namespace {
 
 bool IsBlankOrControl(char c) {
@@ -24,24 +22,4 @@ const char* SkipProgramName(const char* commandLine) {
   }
   while (IsBlankOrControl(*at)) ++at;
   return at;
-}
-
-CString FileStemOf(const char* path, LeadByteTest isLead) {
-  if (!path) return CString();
-  size_t length = strlen(path);
-  size_t nameStart = 0;
-  for (size_t at = 0; at < length;) {
-    size_t step = CharLength(path + at, length - at, isLead);
-    if (step == 1 && (path[at] == '\\' || path[at] == '/' || path[at] == ':')) {
-      nameStart = at + 1;
-    }
-    at += step;
-  }
-  size_t nameEnd = length;
-  for (size_t at = nameStart; at < length;) {
-    size_t step = CharLength(path + at, length - at, isLead);
-    if (step == 1 && path[at] == '.') nameEnd = at;
-    at += step;
-  }
-  return CString(path + nameStart, nameEnd - nameStart);
 }

@@ -2,6 +2,7 @@
 
 #include "framework/ansi_code_page.h"
 #include "framework/command_line.h"
+#include "framework/path_text.h"
 #include "framework/system_library.h"
 
 namespace {

@@ -28,7 +28,7 @@ def port():
 
 def wine(*args, env=None):
     """Runs a Windows program in the demo's prefix; its exit code."""
-    full = dict(os.environ, WINEPREFIX=os.path.join(RUN, "prefix"), TMPDIR=os.path.join(RUN, "tmp"))
+    full = dict(os.environ, VANTOLITE_RUN_FOLDER=RUN)
     full.update(env or {})
     # Output goes to a file: Wine's services keep inherited pipes open.
     with open(os.path.join(RUN, "wine.log"), "a") as log:
@@ -43,6 +43,34 @@ def reg_add(tool, name, value):
 def reg_delete(tool, name=None):
     extra = ["/v", name] if name else []
     wine("reg", "delete", SUITE_KEY + "\\" + tool, *extra, "/f")
+
+
+def publish(name, content):
+    folder = os.path.join(RUN, "docroot", "pctool", "Telvane", "Q2875")
+    os.makedirs(folder, exist_ok=True)
+    with open(os.path.join(folder, name), "wb") as f:
+        f.write(content.encode("latin-1") if isinstance(content, str) else content)
+
+
+def server_mode(mode):
+    state = os.path.join(RUN, "state")
+    with open(os.path.join(state, "mode"), "w") as f:
+        f.write(mode)
+    for _ in range(500):
+        if open(os.path.join(state, "mode.ack")).read() == mode:
+            return
+        time.sleep(0.01)
+
+
+def show_checks():
+    """The four checks, made by the launcher's own code (tests/tools/update_probe)."""
+    out = os.path.join(RUN, "probe.txt")
+    full = dict(os.environ, VANTOLITE_RUN_FOLDER=RUN)
+    with open(out, "w") as f:
+        subprocess.call([WINE_RUN, os.path.join(TOOLS, "update_probe.exe")], env=full,
+                        stdin=subprocess.DEVNULL, stdout=f, stderr=subprocess.DEVNULL)
+    print("   the four update checks:")
+    print(open(out).read().rstrip())
 
 
 def install_standins():
@@ -98,9 +126,35 @@ def main():
         paths = install_standins()
         print("Registered stand-ins as \"FullPath\" of the full, third and fourth tool.")
 
+        installed = {"VANTO": "3.1.1", "VANTOLITE": "1.0.0", "MERAK": "2.0.0", "SOLEN": "2.5.0"}
+        for tool, version in installed.items():
+            reg_add(tool, "Version", version)
+        print("Installed versions: " + ", ".join("%s %s" % kv for kv in installed.items()))
+        offered = {"vantoversion": "3.1.1", "vantoliteversion": "1.0.1",
+                   "merakversion": "2.0.0", "solenversion": "2.6.0"}
+        for name, version in offered.items():
+            publish(name, version + "\r\n")
+        print("On the update server: " + ", ".join("%s %s" % kv for kv in offered.items()))
+
+        print("\n== A newer fourth tool on the server")
+        show_checks()
+        run_launcher("Started with the token while the fourth tool is outdated", "MERAK_CALL", paths)
+
+        publish("solenversion", "2.5.0\r\n")
+        print("\n== The server now offers the installed fourth tool (2.5.0)")
+        show_checks()
         run_launcher("Started with the token", "MERAK_CALL", paths)
         run_launcher("Started with an empty command line", "", paths)
         run_launcher("Started with the token in lower case", "merak_call", paths)
+
+        server_mode("refuse")
+        print("\n== The update server refuses every connection")
+        show_checks()
+        publish("solenversion", "9.9.9\r\n")
+        run_launcher("Started with the token, server unreachable", "MERAK_CALL", paths)
+        server_mode("serve")
+
+        publish("solenversion", "2.5.0\r\n")
         reg_delete("SOLEN", "FullPath")
         run_launcher("Started after the fourth tool's \"FullPath\" was removed", "", paths)
     finally:

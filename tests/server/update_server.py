@@ -48,6 +48,7 @@ class Server:
         self.contexts = {}
         self.listener = None
         self.mode = None
+        self.open_connections = set()
 
     # -- state files -------------------------------------------------------
     def read_state(self, name, default=""):
@@ -94,6 +95,10 @@ class Server:
         while True:
             mode = self.read_state("mode", "serve").strip() or "serve"
             if mode != self.mode:
+                # A client may keep an earlier connection for its next
+                # request: the new mode ends those, so that it applies to
+                # every request from now on.
+                self.close_open_connections()
                 if mode == "refuse" and self.listener:
                     self.listener.close()
                     self.listener = None
@@ -113,6 +118,15 @@ class Server:
             conn.settimeout(None)
             self.log("connections.log", "https %d" % self.port)
             threading.Thread(target=self.handle_tls, args=(conn, mode), daemon=True).start()
+
+    def close_open_connections(self):
+        with self.lock:
+            connections = list(self.open_connections)
+        for conn in connections:
+            try:
+                conn.shutdown(socket.SHUT_RDWR)
+            except OSError:
+                pass
 
     def open_plain_listener(self):
         s = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
@@ -141,12 +155,16 @@ class Server:
         self.handle(tls, "https")
 
     def handle(self, conn, scheme):
+        with self.lock:
+            self.open_connections.add(conn)
         try:
             while self.handle_request(conn, scheme):
                 pass
-        except (OSError, ssl.SSLError):
+        except (OSError, ssl.SSLError, ValueError):
             pass
         finally:
+            with self.lock:
+                self.open_connections.discard(conn)
             try:
                 conn.close()
             except OSError:

@@ -1,4 +1,5 @@
 #include "framework/command_line.h"
+#include "framework/path_text.h"
 
 #include <gtest/gtest.h>
 
