@@ -3,6 +3,8 @@
 #include "app/tool_catalogue.h"
 #include "framework/afx_string.h"
 
+struct InstallerFunctions;
+
 // Reads the tools' installation records, for one piece of work. Its only
 // state is the buffer each lookup reads a value into; making it sets
 // nothing up.
@@ -16,6 +18,16 @@ class CToolSetup {
   // The full tool's "ProductID", its Windows Installer product code; empty
   // on the same grounds.
   CString GetInstalledProductCode();
+
+  // Replaces the installed full tool with the package at `packagePath`,
+  // silently: the installed product (state local or default) is removed,
+  // the package installed with "ACTION=INSTALL", and the package file
+  // deleted last. After a failed install the product read before is
+  // configured absent once more. True when the Installer reported success,
+  // also a success that still needs a restart.
+  bool ReinstallPackage(const CString& packagePath);
+  // The same with the given Installer functions.
+  bool ReinstallPackage(const CString& packagePath, const InstallerFunctions& installer);
 
  private:
   CString ReadRecordValue(const char* keyPath, const char* valueName);

@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Runs the launcher's twin through a few starts and tells what it did."""
 
+import glob
 import os
 import re
 import subprocess
@@ -71,6 +72,83 @@ def show_checks():
                         stdin=subprocess.DEVNULL, stdout=f, stderr=subprocess.DEVNULL)
     print("   the four update checks:")
     print(open(out).read().rstrip())
+
+
+def package_codes():
+    header = open(os.path.join(BUILD, "tests", "test_packages.h")).read()
+    return dict(re.findall(r'"vanto-(\w+)\.msi", "(\{[^"]+\})"', header))
+
+
+def probe(*args):
+    out = os.path.join(RUN, "probe.txt")
+    full = dict(os.environ, VANTOLITE_RUN_FOLDER=RUN)
+    with open(out, "w") as f:
+        subprocess.call([WINE_RUN, os.path.join(TOOLS, "update_probe.exe")] + list(args),
+                        env=full, stdin=subprocess.DEVNULL, stdout=f, stderr=subprocess.DEVNULL)
+    return open(out).read().rstrip()
+
+
+def reg_value(tool, name):
+    out = os.path.join(RUN, "reg.txt")
+    full = dict(os.environ, VANTOLITE_RUN_FOLDER=RUN)
+    with open(out, "w") as f:
+        subprocess.call([WINE_RUN, "reg", "query", SUITE_KEY + "\\" + tool, "/v", name],
+                        env=full, stdin=subprocess.DEVNULL, stdout=f, stderr=subprocess.DEVNULL)
+    found = re.search(name + r"\s+REG_\w+\s+(.*)", open(out).read())
+    return found.group(1).strip() if found else "(none)"
+
+
+def prefix_path(windows_path):
+    """The Linux path of a C: path of the demo's prefix."""
+    rest = windows_path[3:].replace("\\", "/")
+    return os.path.join(RUN, "prefix", "drive_c", rest)
+
+
+def full_update_road(paths):
+    codes = package_codes()
+    packages = os.path.join(BUILD, "tests", "packages")
+    print("\n== The whole road: a newer full tool on the server")
+    wine("msiexec", "/i", win(os.path.join(packages, "vanto-old.msi")), "/qn")
+    old_path = reg_value("VANTO", "FullPath")
+    print("   installed the old full tool 1.0.0 from its package: %s" % old_path)
+    print("   product states: " + "; ".join(probe("states", codes["old"], codes["new"]).splitlines()))
+    running = subprocess.Popen([WINE_RUN, old_path],
+                               env=dict(os.environ, VANTOLITE_RUN_FOLDER=RUN, VANTOLITE_STANDIN_STAY="1"),
+                               stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    time.sleep(1.0)
+    print("   the old full tool is running: %s" % ("yes" if running.poll() is None else "no"))
+    publish("vantoversion", "2.0.0\r\n")
+    publish("Vantomsi.msi", open(os.path.join(packages, "vanto-new.msi"), "rb").read())
+    print("   the server offers vantoversion 2.0.0 and its package Vantomsi.msi")
+    show_checks()
+
+    run_launcher("Started with the token: stop, reinstall, then the third tool", "MERAK_CALL", paths)
+    try:
+        running.wait(timeout=5)
+        print("   the running full tool was ended (its process is gone)")
+    except subprocess.TimeoutExpired:
+        print("   the running full tool is STILL RUNNING")
+        running.kill()
+    print("   full tool record: Version %s, FullPath %s" % (reg_value("VANTO", "Version"),
+                                                           reg_value("VANTO", "FullPath")))
+    print("   product states: " + "; ".join(probe("states", codes["old"], codes["new"]).splitlines()))
+    left = glob.glob(os.path.join(RUN, "prefix", "drive_c", "users", "*", "AppData", "Local",
+                                  "Temp", "Vantomsi.msi"))
+    print("   the downloaded package in the temporary folder: %s" % ("still there" if left else "deleted"))
+
+    print("\n== A newer full tool and a newer third tool")
+    wine("msiexec", "/x", codes["new"], "/qn")
+    wine("msiexec", "/i", win(os.path.join(packages, "vanto-old.msi")), "/qn")
+    publish("merakversion", "2.0.1\r\n")
+    show_checks()
+    new_path = prefix_path(reg_value("VANTO", "FullPath").replace("Vanto-1", "Vanto-2"))
+    record = new_path + ".started"
+    if os.path.exists(record):
+        os.remove(record)
+    paths["VANTO"] = new_path
+    run_launcher("Started with the token: reinstall, then the new full tool", "MERAK_CALL", paths)
+    print("   full tool record: Version %s" % reg_value("VANTO", "Version"))
+    publish("merakversion", "2.0.0\r\n")
 
 
 def install_standins():
@@ -155,6 +233,8 @@ def main():
         server_mode("serve")
 
         publish("solenversion", "2.5.0\r\n")
+        full_update_road(paths)
+
         reg_delete("SOLEN", "FullPath")
         run_launcher("Started after the fourth tool's \"FullPath\" was removed", "", paths)
     finally:
