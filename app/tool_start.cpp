@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include "app/hand_off_parameters.h"
+#include "framework/system_library.h"
 #include "records/qd_registry.h"
 
 #ifndef _WIN64
@@ -25,14 +26,22 @@ void StartChosenTool(const LaunchChoice& choice,
   }
   if (fullPath.IsEmpty()) return;
 
+  CSystemLibrary shell("shell32.dll");
+  typedef BOOL(WINAPI * ShellExecuteExFn)(SHELLEXECUTEINFOA*);
+  ShellExecuteExFn shellExecute = shell.Get<ShellExecuteExFn>("ShellExecuteExA");
+  if (!shellExecute) return;
+
   SHELLEXECUTEINFOA info;
   ZeroMemory(&info, sizeof info);
   info.cbSize = sizeof info;
-  // The launcher never shows a message: without this flag the shell reports
+  // The launcher never shows a message: without FLAG_NO_UI the shell reports
   // a missing or unstartable file in a dialog box and waits for the user.
-  info.fMask = SEE_MASK_FLAG_NO_UI;
+  // It ends right after this call: NOASYNC makes the shell finish the start
+  // before the call returns, so none of it is cut short by the exit (or by
+  // the shell library going first).
+  info.fMask = SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
   info.lpFile = fullPath;
   info.lpParameters = parameters;
   info.nShow = SW_SHOWNORMAL;
-  ShellExecuteExA(&info);
+  shellExecute(&info);
 }

@@ -26,6 +26,13 @@ class CScopedHandle {
     m_handle = nullptr;
   }
 
+  // Gives the handle up without closing it.
+  HANDLE Release() {
+    HANDLE handle = m_handle;
+    m_handle = nullptr;
+    return handle;
+  }
+
  private:
   CScopedHandle(const CScopedHandle&) = delete;
   CScopedHandle& operator=(const CScopedHandle&) = delete;

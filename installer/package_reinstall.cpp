@@ -9,20 +9,24 @@
 #include "update/server_client.h"
 
 bool UpdateFullTool() {
-  CString packagePath = DownloadToTempFolder(FULL_TOOL_PACKAGE);
+  // The package stays ours from its download to the end of its install: no
+  // other process may change it while it waits there.
+  CScopedHandle packageHold;
+  CString packagePath = DownloadToTempFolder(FULL_TOOL_PACKAGE, &packageHold);
   if (packagePath.IsEmpty()) return false;
   CToolSetup setup;
-  return setup.ReinstallPackage(packagePath);
+  return setup.ReinstallPackage(packagePath, &packageHold);
 }
 
-bool CToolSetup::ReinstallPackage(const CString& packagePath) {
+bool CToolSetup::ReinstallPackage(const CString& packagePath, CScopedHandle* packageHold) {
   CSystemInstaller installer;
-  return ReinstallPackage(packagePath, installer.Functions());
+  return ReinstallPackage(packagePath, packageHold, installer.Functions());
 }
 
-bool CToolSetup::ReinstallPackage(const CString& packagePath,
+bool CToolSetup::ReinstallPackage(const CString& packagePath, CScopedHandle* packageHold,
                                   const InstallerFunctions& installer) {
   if (!installer.IsComplete()) {
+    if (packageHold) packageHold->Close();
     DeleteFileA(packagePath);
     return false;
   }
@@ -36,6 +40,7 @@ bool CToolSetup::ReinstallPackage(const CString& packagePath,
   }
 
   bool installed = IsInstallSuccess(installer.installProduct(packagePath, "ACTION=INSTALL"));
+  if (packageHold) packageHold->Close();
   if (!installed) {
     installer.configureProduct(productCode, INSTALLLEVEL_DEFAULT, INSTALLSTATE_ABSENT);
   }

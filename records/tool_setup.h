@@ -2,6 +2,7 @@
 
 #include "app/tool_catalogue.h"
 #include "framework/afx_string.h"
+#include "framework/scoped_handle.h"
 
 struct InstallerFunctions;
 
@@ -24,10 +25,12 @@ class CToolSetup {
   // the package installed with "ACTION=INSTALL", and the package file
   // deleted last. After a failed install the product read before is
   // configured absent once more. True when the Installer reported success,
-  // also a success that still needs a restart.
-  bool ReinstallPackage(const CString& packagePath);
+  // also a success that still needs a restart. `packageHold`, the handle
+  // that keeps the package unchanged, is closed once the install returned.
+  bool ReinstallPackage(const CString& packagePath, CScopedHandle* packageHold = nullptr);
   // The same with the given Installer functions.
-  bool ReinstallPackage(const CString& packagePath, const InstallerFunctions& installer);
+  bool ReinstallPackage(const CString& packagePath, CScopedHandle* packageHold,
+                        const InstallerFunctions& installer);
 
  private:
   CString ReadRecordValue(const char* keyPath, const char* valueName);

@@ -2,10 +2,14 @@
 
 #include <wininet.h>
 
+#include <string.h>
+
 #include <new>
 
 #include "framework/system_library.h"
+#include "update/held_file.h"
 #include "update/http_rules.h"
+#include "update/sha256.h"
 
 // The platform's HTTP client can wait without end for a server that accepts
 // a connection and then says nothing, even with its own time-outs set. So
@@ -66,7 +70,7 @@ class CInternetHandle {
 // One download, shared by the caller and the worker thread; whichever lets
 // go last frees it, with the file handle and the library.
 struct DownloadJob {
-  explicit DownloadJob(const CString& address)
+  DownloadJob(const CString& address, bool digest)
       : wininet("wininet.dll"),
         refs(2),
         cancelled(0),
@@ -74,15 +78,16 @@ struct DownloadJob {
         // A copy of its own: the worker never shares a string with the caller.
         url(address.GetString(), address.GetLength()),
         file(INVALID_HANDLE_VALUE),
+        wantDigest(digest),
         succeeded(false) {}
 
   ~DownloadJob() {
     if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
   }
 
-  static DownloadJob* Create(const CString& address) {
+  static DownloadJob* Create(const CString& address, bool wantDigest) {
     void* memory = HeapAlloc(GetProcessHeap(), 0, sizeof(DownloadJob));
-    return memory ? new (memory) DownloadJob(address) : nullptr;
+    return memory ? new (memory) DownloadJob(address, wantDigest) : nullptr;
   }
   void Release() {
     if (InterlockedDecrement(&refs) == 0) {
@@ -102,6 +107,9 @@ struct DownloadJob {
   volatile LONG lastProgress;
   const CString url;
   HANDLE file;
+  const bool wantDigest;
+  // The SHA-256 of the body, when wanted.
+  BYTE digest[kSha256Size];
   volatile bool succeeded;
 };
 
@@ -145,6 +153,7 @@ bool ReadBody(const WinInet& api, HINTERNET request, DownloadJob& job) {
     return false;
   }
 
+  CSha256 sha256;
   char buffer[16384];
   uint64_t total = 0;
   for (;;) {
@@ -157,9 +166,11 @@ bool ReadBody(const WinInet& api, HINTERNET request, DownloadJob& job) {
     if (!WriteFile(job.file, buffer, read, &written, nullptr) || written != read) {
       return false;
     }
+    if (job.wantDigest && !sha256.Add(buffer, read)) return false;
     total += read;
   }
-  return !hasLength || total == announced;
+  if (hasLength && total != announced) return false;
+  return !job.wantDigest || sha256.Finish(job.digest);
 }
 
 bool Fetch(DownloadJob& job) {
@@ -219,8 +230,8 @@ bool WaitForWorker(HANDLE worker, const DownloadJob& job) {
 
 }  // namespace
 
-bool DownloadUrlToFile(const CString& url, const CString& localPath) {
-  DownloadJob* job = DownloadJob::Create(url);
+bool DownloadUrlToFile(const CString& url, const CString& localPath, CScopedHandle* hold) {
+  DownloadJob* job = DownloadJob::Create(url, hold != nullptr);
   if (!job) return false;
 
   // The entry of this address leaves the internet cache first, so that only
@@ -256,7 +267,13 @@ bool DownloadUrlToFile(const CString& url, const CString& localPath) {
   }
 
   bool succeeded = job->succeeded;
+  BYTE digest[kSha256Size];
+  memcpy(digest, job->digest, sizeof digest);
   job->Release();  // the last reference: closes the file
+
+  // The file was writable until now: it is held only if it still holds
+  // what the server sent.
+  if (succeeded && hold) succeeded = HoldUnchangedFile(localPath, digest, *hold);
   if (!succeeded) DeleteFileA(localPath);
   return succeeded;
 }

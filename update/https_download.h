@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "framework/afx_string.h"
+#include "framework/scoped_handle.h"
 
 // A download ends when it makes no progress for this long: no connection,
 // no answer, no byte of the body. A server that never answers, a TLS
@@ -19,4 +20,10 @@ const DWORD kDownloadTotalLimitMs = 10 * 60 * 1000;
 // anything but an https address or more than 5 redirects, and a download
 // past the limits above. After a failure no file of the download is left
 // at `localPath`.
-bool DownloadUrlToFile(const CString& url, const CString& localPath);
+//
+// With `hold`, the stored file is left open in it, for reading and sharing
+// reading only, once its content is checked to be what the server sent:
+// from then until `hold` is closed no process can change, replace or delete
+// it.
+bool DownloadUrlToFile(const CString& url, const CString& localPath,
+                       CScopedHandle* hold = nullptr);

@@ -48,13 +48,14 @@ CString DownloadServerVersion(ToolIndex index) {
   return line;
 }
 
-CString DownloadToFolder(const CString& fileName, const CString& folder) {
+CString DownloadToFolder(const CString& fileName, const CString& folder,
+                         CScopedHandle* hold) {
   if (folder.IsEmpty()) return CString();
   CString localPath = folder + fileName;
-  if (!DownloadUrlToFile(UpdateFileUrl(fileName), localPath)) return CString();
+  if (!DownloadUrlToFile(UpdateFileUrl(fileName), localPath, hold)) return CString();
   return localPath;
 }
 
-CString DownloadToTempFolder(const CString& fileName) {
-  return DownloadToFolder(fileName, DownloadFolder());
+CString DownloadToTempFolder(const CString& fileName, CScopedHandle* hold) {
+  return DownloadToFolder(fileName, DownloadFolder(), hold);
 }

@@ -4,6 +4,7 @@
 
 #include "app/tool_catalogue.h"
 #include "framework/afx_string.h"
+#include "framework/scoped_handle.h"
 
 // The first line of the tool's version file on the update server, without
 // its line end: unchanged, untrimmed, of any length. Empty for an index
@@ -14,8 +15,10 @@ CString DownloadServerVersion(ToolIndex index);
 
 // Fetches `fileName` from the update server into the download folder under
 // the same name and returns its local path; empty when the download failed.
-// The file stays; it belongs to the caller.
-CString DownloadToTempFolder(const CString& fileName);
+// The file stays; it belongs to the caller. With `hold`, the file is also
+// left open in it so that no other process can change it (see
+// DownloadUrlToFile).
+CString DownloadToTempFolder(const CString& fileName, CScopedHandle* hold = nullptr);
 
 // The drive and folder of the running executable, ending with a backslash;
 // empty when the system cannot name it whole.
@@ -29,4 +32,5 @@ typedef DWORD(WINAPI* TempPathQuery)(DWORD length, LPSTR buffer);
 CString DownloadFolder(TempPathQuery queryTempPath = GetTempPathA);
 
 // DownloadToTempFolder into a given folder (ending with a backslash).
-CString DownloadToFolder(const CString& fileName, const CString& folder);
+CString DownloadToFolder(const CString& fileName, const CString& folder,
+                         CScopedHandle* hold = nullptr);

@@ -179,7 +179,7 @@ TEST_P(ReinstallOrderTest, CallsTheInstallerInItsFixedOrder) {
   Recorded::installResult = GetParam().installResult;
 
   EXPECT_EQ(GetParam().installed,
-            setup.ReinstallPackage(AsDownloaded(kNewPackage), Recorded::Functions()));
+            setup.ReinstallPackage(AsDownloaded(kNewPackage), nullptr, Recorded::Functions()));
 
   std::vector<std::string> expected = {"query {CODE}", "ui 2 null"};
   if (GetParam().removedBefore) expected.push_back("configure {CODE} 0 2");
@@ -209,7 +209,7 @@ TEST_F(PackageReinstallTest, MissingProductIdIsPassedOnEmpty) {
   Recorded::calls.clear();
   Recorded::state = INSTALLSTATE_UNKNOWN;
   Recorded::installResult = ERROR_INSTALL_FAILURE;
-  EXPECT_FALSE(setup.ReinstallPackage(AsDownloaded(kNewPackage), Recorded::Functions()));
+  EXPECT_FALSE(setup.ReinstallPackage(AsDownloaded(kNewPackage), nullptr, Recorded::Functions()));
   std::vector<std::string> expected = {"query ", "ui 2 null", "install ACTION=INSTALL",
                                        "configure  0 2"};
   EXPECT_EQ(expected, Recorded::calls);
