@@ -1,7 +1,6 @@
 #include "update/https_download.h"
 
 #include <wininet.h>
-
 #include <string.h>
 
 #include <new>
@@ -13,9 +12,11 @@
 
 // The platform's HTTP client can wait without end for a server that accepts
 // a connection and then says nothing, even with its own time-outs set. So
-// the transfer runs on a worker thread while the caller watches its
-// progress; a transfer that stalls is given up and left to end by itself,
-// or with the process, without touching anything of the caller's again.
+// the network work runs on a worker thread that hands the body over in
+// chunks, while the caller writes them to the file and watches the
+// progress. A transfer that stalls is given up at once: the caller deletes
+// its file and goes on; the worker ends by itself later, or with the
+// process, and touches nothing of the caller's again.
 
 namespace {
 
@@ -67,50 +68,159 @@ class CInternetHandle {
   HINTERNET m_handle;
 };
 
+// A piece of the body on its way from the worker to the caller.
+struct Chunk {
+  Chunk* next;
+  DWORD size;
+  char data[1];
+};
+
 // One download, shared by the caller and the worker thread; whichever lets
-// go last frees it, with the file handle and the library.
-struct DownloadJob {
-  DownloadJob(const CString& address, bool digest)
-      : wininet("wininet.dll"),
-        refs(2),
-        cancelled(0),
-        lastProgress(static_cast<LONG>(GetTickCount())),
-        // A copy of its own: the worker never shares a string with the caller.
-        url(address.GetString(), address.GetLength()),
-        file(INVALID_HANDLE_VALUE),
-        wantDigest(digest),
-        succeeded(false) {}
-
-  ~DownloadJob() {
-    if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
-  }
-
-  static DownloadJob* Create(const CString& address, bool wantDigest) {
+// go last frees it, with the library and any chunks not taken.
+class DownloadJob {
+ public:
+  static DownloadJob* Create(const CString& url) {
     void* memory = HeapAlloc(GetProcessHeap(), 0, sizeof(DownloadJob));
-    return memory ? new (memory) DownloadJob(address, wantDigest) : nullptr;
+    if (!memory) return nullptr;
+    DownloadJob* job = new (memory) DownloadJob(url);
+    if (!job->m_signal) {
+      job->Release();
+      job->Release();
+      return nullptr;
+    }
+    return job;
   }
+
   void Release() {
-    if (InterlockedDecrement(&refs) == 0) {
+    if (InterlockedDecrement(&m_refs) == 0) {
       this->~DownloadJob();
       HeapFree(GetProcessHeap(), 0, this);
     }
   }
-  void Progress() { InterlockedExchange(&lastProgress, static_cast<LONG>(GetTickCount())); }
-  DWORD MillisecondsSinceProgress() const {
-    return GetTickCount() - static_cast<DWORD>(lastProgress);
-  }
-  bool IsCancelled() const { return cancelled != 0; }
 
-  CSystemLibrary wininet;
-  volatile LONG refs;
-  volatile LONG cancelled;
-  volatile LONG lastProgress;
-  const CString url;
-  HANDLE file;
-  const bool wantDigest;
-  // The SHA-256 of the body, when wanted.
-  BYTE digest[kSha256Size];
-  volatile bool succeeded;
+  // -- the worker's side --------------------------------------------------
+  const CSystemLibrary& WinInetLibrary() const { return m_wininet; }
+  const CString& Url() const { return m_url; }
+  bool IsCancelled() const { return m_cancelled != 0; }
+
+  void Progress() {
+    EnterCriticalSection(&m_lock);
+    m_lastProgress = GetTickCount();
+    LeaveCriticalSection(&m_lock);
+    SetEvent(m_signal);
+  }
+
+  bool Deliver(const char* data, DWORD size) {
+    Chunk* chunk = static_cast<Chunk*>(
+        HeapAlloc(GetProcessHeap(), 0, offsetof(Chunk, data) + size));
+    if (!chunk) return false;
+    chunk->next = nullptr;
+    chunk->size = size;
+    memcpy(chunk->data, data, size);
+    EnterCriticalSection(&m_lock);
+    if (m_last) {
+      m_last->next = chunk;
+    } else {
+      m_first = chunk;
+    }
+    m_last = chunk;
+    m_lastProgress = GetTickCount();
+    LeaveCriticalSection(&m_lock);
+    SetEvent(m_signal);
+    return true;
+  }
+
+  void Finish(bool succeeded) {
+    EnterCriticalSection(&m_lock);
+    m_finished = true;
+    m_succeeded = succeeded;
+    LeaveCriticalSection(&m_lock);
+    SetEvent(m_signal);
+  }
+
+  // -- the caller's side --------------------------------------------------
+  // Writes the body to `file` as it arrives. True once the worker finished
+  // with success and every byte is written; false when it failed, stalled
+  // or ran out of time, or the file could not be written.
+  bool Transfer(HANDLE file, CSha256* digest) {
+    DWORD started = GetTickCount();
+    for (;;) {
+      EnterCriticalSection(&m_lock);
+      Chunk* chunks = m_first;
+      m_first = m_last = nullptr;
+      bool finished = m_finished;
+      bool succeeded = m_succeeded;
+      DWORD lastProgress = m_lastProgress;
+      LeaveCriticalSection(&m_lock);
+
+      bool written = WriteChunks(chunks, file, digest);
+      if (!written) return false;
+      if (finished) return succeeded;
+
+      DWORD now = GetTickCount();
+      DWORD idle = now - lastProgress;
+      DWORD elapsed = now - started;
+      if (idle >= kDownloadStallLimitMs || elapsed >= kDownloadTotalLimitMs) return false;
+      DWORD wait = kDownloadStallLimitMs - idle;
+      if (kDownloadTotalLimitMs - elapsed < wait) wait = kDownloadTotalLimitMs - elapsed;
+      if (WaitForSingleObject(m_signal, wait) == WAIT_FAILED) return false;
+    }
+  }
+
+  void Cancel() { InterlockedExchange(&m_cancelled, 1); }
+
+ private:
+  explicit DownloadJob(const CString& url)
+      : m_wininet("wininet.dll"),
+        m_refs(2),
+        m_cancelled(0),
+        m_signal(CreateEventA(nullptr, FALSE, FALSE, nullptr)),
+        m_first(nullptr),
+        m_last(nullptr),
+        m_lastProgress(GetTickCount()),
+        m_finished(false),
+        m_succeeded(false),
+        // A copy of its own: the worker never shares a string with the caller.
+        m_url(url.GetString(), url.GetLength()) {
+    InitializeCriticalSection(&m_lock);
+  }
+
+  ~DownloadJob() {
+    FreeChunks(m_first);
+    if (m_signal) CloseHandle(m_signal);
+    DeleteCriticalSection(&m_lock);
+  }
+
+  static void FreeChunks(Chunk* chunk) {
+    while (chunk) {
+      Chunk* next = chunk->next;
+      HeapFree(GetProcessHeap(), 0, chunk);
+      chunk = next;
+    }
+  }
+
+  static bool WriteChunks(Chunk* chunks, HANDLE file, CSha256* digest) {
+    bool written = true;
+    for (Chunk* chunk = chunks; chunk && written; chunk = chunk->next) {
+      DWORD done = 0;
+      written = WriteFile(file, chunk->data, chunk->size, &done, nullptr) &&
+                done == chunk->size && (!digest || digest->Add(chunk->data, chunk->size));
+    }
+    FreeChunks(chunks);
+    return written;
+  }
+
+  CSystemLibrary m_wininet;
+  volatile LONG m_refs;
+  volatile LONG m_cancelled;
+  HANDLE m_signal;  // set by the worker for each chunk, progress or its end
+  CRITICAL_SECTION m_lock;
+  Chunk* m_first;
+  Chunk* m_last;
+  DWORD m_lastProgress;
+  bool m_finished;
+  bool m_succeeded;
+  const CString m_url;
 };
 
 DWORD QueryStatus(const WinInet& api, HINTERNET request) {
@@ -138,8 +248,8 @@ CString RedirectTarget(const WinInet& api, HINTERNET request, const CString& fro
   return CString(target);
 }
 
-// The body of a 200 answer into the job's file. A body shorter than its
-// announced length (a connection closed early) is a failure.
+// The body of a 200 answer, handed over chunk by chunk. A body shorter than
+// its announced length (a connection closed early) is a failure.
 bool ReadBody(const WinInet& api, HINTERNET request, DownloadJob& job) {
   uint64_t announced = 0;
   bool hasLength = false;
@@ -153,7 +263,6 @@ bool ReadBody(const WinInet& api, HINTERNET request, DownloadJob& job) {
     return false;
   }
 
-  CSha256 sha256;
   char buffer[16384];
   uint64_t total = 0;
   for (;;) {
@@ -161,20 +270,14 @@ bool ReadBody(const WinInet& api, HINTERNET request, DownloadJob& job) {
     DWORD read = 0;
     if (!api.readFile(request, buffer, sizeof buffer, &read)) return false;
     if (read == 0) break;
-    job.Progress();
-    DWORD written = 0;
-    if (!WriteFile(job.file, buffer, read, &written, nullptr) || written != read) {
-      return false;
-    }
-    if (job.wantDigest && !sha256.Add(buffer, read)) return false;
+    if (!job.Deliver(buffer, read)) return false;
     total += read;
   }
-  if (hasLength && total != announced) return false;
-  return !job.wantDigest || sha256.Finish(job.digest);
+  return !hasLength || total == announced;
 }
 
 bool Fetch(DownloadJob& job) {
-  WinInet api(job.wininet);
+  WinInet api(job.WinInetLibrary());
   if (!api.IsComplete()) return false;
   CInternetHandle session(
       api, api.open("VantoLite", INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));
@@ -184,7 +287,7 @@ bool Fetch(DownloadJob& job) {
   api.setOption(session.Get(), INTERNET_OPTION_SEND_TIMEOUT, &timeout, sizeof timeout);
   api.setOption(session.Get(), INTERNET_OPTION_RECEIVE_TIMEOUT, &timeout, sizeof timeout);
 
-  CString address = job.url;
+  CString address = job.Url();
   if (!IsHttpsUrl(address)) return false;
   for (int redirects = 0;; ++redirects) {
     if (job.IsCancelled()) return false;
@@ -205,75 +308,54 @@ bool Fetch(DownloadJob& job) {
 
 DWORD WINAPI DownloadWorker(void* parameter) {
   DownloadJob* job = static_cast<DownloadJob*>(parameter);
-  job->succeeded = Fetch(*job);
+  job->Finish(Fetch(*job));
   job->Release();
   return 0;
-}
-
-// Waits for the worker while it makes progress; false when it stalled or
-// ran out of time.
-bool WaitForWorker(HANDLE worker, const DownloadJob& job) {
-  DWORD started = GetTickCount();
-  for (;;) {
-    DWORD idle = job.MillisecondsSinceProgress();
-    DWORD elapsed = GetTickCount() - started;
-    if (idle >= kDownloadStallLimitMs || elapsed >= kDownloadTotalLimitMs) {
-      return WaitForSingleObject(worker, 0) == WAIT_OBJECT_0;
-    }
-    DWORD wait = kDownloadStallLimitMs - idle;
-    if (kDownloadTotalLimitMs - elapsed < wait) wait = kDownloadTotalLimitMs - elapsed;
-    DWORD result = WaitForSingleObject(worker, wait);
-    if (result == WAIT_OBJECT_0) return true;
-    if (result != WAIT_TIMEOUT) return false;
-  }
 }
 
 }  // namespace
 
 bool DownloadUrlToFile(const CString& url, const CString& localPath, CScopedHandle* hold) {
-  DownloadJob* job = DownloadJob::Create(url, hold != nullptr);
+  DownloadJob* job = DownloadJob::Create(url);
   if (!job) return false;
 
   // The entry of this address leaves the internet cache first, so that only
   // the server can answer.
   typedef BOOL(WINAPI * DeleteUrlCacheEntryFn)(LPCSTR);
   if (DeleteUrlCacheEntryFn deleteEntry =
-          job->wininet.Get<DeleteUrlCacheEntryFn>("DeleteUrlCacheEntryA")) {
+          job->WinInetLibrary().Get<DeleteUrlCacheEntryFn>("DeleteUrlCacheEntryA")) {
     deleteEntry(url);
   }
 
-  // Shared for deleting: a download given up is deleted while the worker
-  // may still hold the file; it goes when the worker's handle closes.
-  job->file = CreateFileA(localPath, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE,
-                          nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  HANDLE worker = job->file == INVALID_HANDLE_VALUE
-                      ? nullptr
-                      : CreateThread(nullptr, 0, DownloadWorker, job, 0, nullptr);
+  // While it is written the file may be read by others, nothing more.
+  CScopedHandle file(CreateFileA(localPath, GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                 CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  HANDLE worker = file.IsValid()
+                      ? CreateThread(nullptr, 0, DownloadWorker, job, 0, nullptr)
+                      : nullptr;
   if (!worker) {
-    bool created = job->file != INVALID_HANDLE_VALUE;
     job->Release();
     job->Release();
-    if (created) DeleteFileA(localPath);
+    if (file.IsValid()) {
+      file.Close();
+      DeleteFileA(localPath);
+    }
     return false;
   }
-
-  bool ended = WaitForWorker(worker, *job);
   CloseHandle(worker);
-  if (!ended) {
-    InterlockedExchange(&job->cancelled, 1);
-    DeleteFileA(localPath);
-    job->Release();
-    return false;
+
+  CSha256 digest;
+  bool succeeded = job->Transfer(file.Get(), hold ? &digest : nullptr);
+  if (!succeeded) job->Cancel();
+  job->Release();
+  file.Close();
+
+  // The file was writable until now: it is held only if it still holds what
+  // the server sent.
+  BYTE sent[kSha256Size];
+  if (succeeded && hold) {
+    succeeded = digest.Finish(sent) && HoldUnchangedFile(localPath, sent, *hold);
   }
-
-  bool succeeded = job->succeeded;
-  BYTE digest[kSha256Size];
-  memcpy(digest, job->digest, sizeof digest);
-  job->Release();  // the last reference: closes the file
-
-  // The file was writable until now: it is held only if it still holds
-  // what the server sent.
-  if (succeeded && hold) succeeded = HoldUnchangedFile(localPath, digest, *hold);
   if (!succeeded) DeleteFileA(localPath);
   return succeeded;
 }

@@ -65,6 +65,20 @@ TEST_F(QdRegistryTest, ValueWithoutTerminatorIsReadOnlyAsFarAsItsBytes) {
   EXPECT_STREQ("3", registry.GetValue(kKey, "Number").GetString());
 }
 
+TEST_F(QdRegistryTest, ExpandableTextIsReadUnexpanded) {
+  SetRawValue(kKey, "FullPath", REG_EXPAND_SZ, std::string("%ProgramFiles%\\m.exe") + '\0');
+  CQdRegstry registry;
+  EXPECT_STREQ("%ProgramFiles%\\m.exe", registry.GetValue(kKey, "FullPath").GetString());
+}
+
+TEST_F(QdRegistryTest, KeyTheUserMayOnlyReadIsRead) {
+  SetStringValue(kKey, "FullPath", "C:\\m.exe");
+  MakeKeyReadOnly(kKey);
+  CQdRegstry registry;
+  EXPECT_STREQ("C:\\m.exe", registry.GetValue(kKey, "FullPath").GetString());
+  EXPECT_EQ(0, registry.Open(kKey, KEY_SET_VALUE));
+}
+
 TEST_F(QdRegistryTest, OpenForSettingValuesCreatesAMissingKey) {
   CQdRegstry registry;
   ASSERT_EQ(1, registry.Open(kMissingKey, KEY_SET_VALUE));

@@ -68,6 +68,24 @@ TEST_F(ToolSetupTest, ValueWithoutTerminatorComesWholeAndNoFurther) {
   EXPECT_EQ(std::string(256, '5'), setup.GetInstalledVersion(TOOL_VANTO).GetString());
 }
 
+TEST_F(ToolSetupTest, ValuesOfOtherTypesAreReadAsTheirBytes) {
+  SetRawValue(ToolKeyPath(TOOL_MERAK), "Version", REG_DWORD, std::string("\x05\0\0\0", 4));
+  SetRawValue(ToolKeyPath(TOOL_SOLEN), "Version", REG_EXPAND_SZ,
+              std::string("%VERSION%\0", 10));
+  EXPECT_STREQ("\x05", setup.GetInstalledVersion(TOOL_MERAK).GetString());
+  EXPECT_STREQ("%VERSION%", setup.GetInstalledVersion(TOOL_SOLEN).GetString());
+}
+
+TEST_F(ToolSetupTest, KeyTheUserMayReadButNotChangeReadsAsMissing) {
+  SetStringValue(ToolKeyPath(TOOL_SOLEN), "Version", "3.1.1");
+  SetStringValue(ToolKeyPath(TOOL_SOLEN), "FullPath", "C:\\s.exe");
+  MakeKeyReadOnly(ToolKeyPath(TOOL_SOLEN));
+  int before = OwnHandleCount();
+  // All access rights are asked for: refused.
+  EXPECT_STREQ("", setup.GetInstalledVersion(TOOL_SOLEN).GetString());
+  EXPECT_EQ(before, OwnHandleCount());
+}
+
 TEST_F(ToolSetupTest, ProductCodeComesFromTheFullToolsKeyOnly) {
   SetStringValue(ToolKeyPath(TOOL_MERAK), "ProductID", "{MERAK}");
   EXPECT_STREQ("", setup.GetInstalledProductCode().GetString());

@@ -10,6 +10,7 @@ under Wine can switch it by writing files through the Z: drive:
                        serve            (default) answer requests
                        refuse           close the listening socket: connections are refused
                        stall-handshake  accept TCP, never answer the TLS handshake
+                       stall-handshake:<n>  the same for the next n connections only
                        cert:<name>      present certs/<name>.pem (expired, other, self, ...)
                      The server answers by writing state/mode.ack with the mode it applies.
   state/behaviours   lines "<file name> <behaviour>", applied per request:
@@ -117,7 +118,22 @@ class Server:
                 continue
             conn.settimeout(None)
             self.log("connections.log", "https %d" % self.port)
-            threading.Thread(target=self.handle_tls, args=(conn, mode), daemon=True).start()
+            threading.Thread(target=self.handle_tls, args=(conn, self.connection_mode(mode)),
+                             daemon=True).start()
+
+    def connection_mode(self, mode):
+        """The mode for one new connection; counts down "stall-handshake:<n>"."""
+        if mode.startswith("stall-handshake:"):
+            left = int(mode.split(":", 1)[1])
+            if left <= 0:
+                return "serve"
+            self.mode = "stall-handshake:%d" % (left - 1)
+            with open(os.path.join(self.state, "mode"), "w") as f:
+                f.write(self.mode)
+            with open(os.path.join(self.state, "mode.ack"), "w") as f:
+                f.write(self.mode)
+            return "stall-handshake"
+        return mode
 
     def close_open_connections(self):
         with self.lock:

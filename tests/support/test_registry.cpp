@@ -1,5 +1,7 @@
 #include "tests/support/test_registry.h"
 
+#include <sddl.h>
+
 void DeleteKeyTree(const std::string& path) {
   RegDeleteTreeA(HKEY_CURRENT_USER, path.c_str());
   RegDeleteKeyA(HKEY_CURRENT_USER, path.c_str());
@@ -41,5 +43,21 @@ void DeleteValue(const std::string& key, const std::string& name) {
     return;
   }
   RegDeleteValueA(handle, name.c_str());
+  RegCloseKey(handle);
+}
+
+void MakeKeyReadOnly(const std::string& key) {
+  HKEY handle = nullptr;
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, WRITE_DAC, &handle) != ERROR_SUCCESS) {
+    return;
+  }
+  PSECURITY_DESCRIPTOR descriptor = nullptr;
+  // Everyone: read, change the permissions, delete.
+  if (ConvertStringSecurityDescriptorToSecurityDescriptorA("D:P(A;CI;KRWDSD;;;WD)",
+                                                           SDDL_REVISION_1, &descriptor,
+                                                           nullptr)) {
+    RegSetKeySecurity(handle, DACL_SECURITY_INFORMATION, descriptor);
+    LocalFree(descriptor);
+  }
   RegCloseKey(handle);
 }

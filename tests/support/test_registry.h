@@ -16,3 +16,6 @@ void SetStringValue(const std::string& key, const std::string& name,
 void SetRawValue(const std::string& key, const std::string& name, DWORD type,
                  const std::string& data);
 void DeleteValue(const std::string& key, const std::string& name);
+// Lets every user read the key but not change it (nor its values); it can
+// still be deleted.
+void MakeKeyReadOnly(const std::string& key);
