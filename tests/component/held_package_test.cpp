@@ -16,12 +16,6 @@
 
 namespace {
 
-std::string TempFolder() {
-  char folder[MAX_PATH + 1] = "";
-  GetTempPathA(MAX_PATH, folder);
-  return folder;
-}
-
 bool DigestOf(const std::string& content, BYTE (&digest)[kSha256Size]) {
   CSha256 sha256;
   return sha256.Add(content.data(), static_cast<DWORD>(content.size())) &&

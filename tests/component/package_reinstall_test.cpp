@@ -18,12 +18,6 @@ namespace {
 
 const char kRecordKey[] = "Software\\Quendar\\Upvane\\VANTO";
 
-std::string TempFolder() {
-  char folder[MAX_PATH + 1] = "";
-  GetTempPathA(MAX_PATH, folder);
-  return folder;
-}
-
 std::string Record(const char* name) {
   HKEY key = nullptr;
   char value[512] = "";

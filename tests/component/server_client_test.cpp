@@ -10,12 +10,6 @@
 
 namespace {
 
-std::string TempFolder() {
-  char folder[MAX_PATH + 1] = "";
-  GetTempPathA(MAX_PATH, folder);
-  return folder;
-}
-
 std::vector<std::string> LeftoverTempFiles() {
   return ListFiles(TempFolder(), "QdTemp_???.$$$");
 }

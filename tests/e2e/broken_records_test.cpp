@@ -84,9 +84,7 @@ class BrokenRecordTest : public testing::TestWithParam<BrokenRecord> {
     suite.SetVersion(TOOL_VANTOLITE, "1.0.0");
     suite.Install(TOOL_MERAK, "1.0.0");
     suite.Install(TOOL_SOLEN, "1.0.0");
-    for (const char* file : {"vantoversion", "vantoliteversion", "merakversion", "solenversion"}) {
-      test_server::Publish(file, "1.0.0\r\n");
-    }
+    test_server::PublishVersions("1.0.0");
   }
   void TearDown() override {
     test_server::Reset();
@@ -98,9 +96,7 @@ class BrokenRecordTest : public testing::TestWithParam<BrokenRecord> {
 
 TEST_P(BrokenRecordTest, GivesTheResultOfTheRecordAsRead) {
   GetParam().breakIt(suite);
-  ProgramRun run = RunProgram(TwinPath(), " MERAK_CALL");
-  ASSERT_TRUE(run.ended);
-  EXPECT_EQ(0u, run.exitCode);
+  RunLauncher(" MERAK_CALL");
   EXPECT_EQ(GetParam().merakStarts, static_cast<int>(suite.Starts(TOOL_MERAK).size()));
   EXPECT_EQ(GetParam().solenStarts, static_cast<int>(suite.Starts(TOOL_SOLEN).size()));
   EXPECT_EQ(GetParam().vantoStarts, static_cast<int>(suite.Starts(TOOL_VANTO).size()));

@@ -16,12 +16,6 @@
 
 namespace {
 
-std::string TempFolder() {
-  char folder[MAX_PATH + 1] = "";
-  GetTempPathA(MAX_PATH, folder);
-  return folder;
-}
-
 class FullUpdateTest : public testing::Test {
  protected:
   FullUpdateTest()
@@ -38,9 +32,7 @@ class FullUpdateTest : public testing::Test {
     suite.SetVersion(TOOL_VANTOLITE, "1.0.0");
     suite.Install(TOOL_MERAK, "1.0.0");
     suite.Install(TOOL_SOLEN, "1.0.0");
-    for (const char* file : {"vantoliteversion", "merakversion", "solenversion"}) {
-      test_server::Publish(file, "1.0.0\r\n");
-    }
+    test_server::PublishVersions("1.0.0");
     test_server::Publish("vantoversion", "2.0.0\r\n");
     test_server::Publish("Vantomsi.msi", ReadWholeFile(PackagePath(kNewPackage)));
     runningFullTool = StartProgram(InstalledFullToolPath(kOldPackage), "",
@@ -56,12 +48,6 @@ class FullUpdateTest : public testing::Test {
     }
     RemoveTestProducts();
     test_server::Reset();
-  }
-
-  void RunLauncher(const std::string& tail, const std::string& launcher = TwinPath()) {
-    ProgramRun run = RunProgram(launcher, tail);
-    ASSERT_TRUE(run.ended) << "the launcher did not end";
-    EXPECT_EQ(0u, run.exitCode);
   }
 
   // Starts of the full tool installed by `package`, as it recorded them.

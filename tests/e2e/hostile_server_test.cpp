@@ -21,12 +21,6 @@
 
 namespace {
 
-std::string TempFolder() {
-  char folder[MAX_PATH + 1] = "";
-  GetTempPathA(MAX_PATH, folder);
-  return folder;
-}
-
 std::vector<std::string> TemporaryFilesLeft() {
   std::vector<std::string> left = ListFiles(TempFolder(), "QdTemp_???.$$$");
   if (FileExists(TempFolder() + "Vantomsi.msi")) left.push_back("Vantomsi.msi");
@@ -166,9 +160,7 @@ class HostileServerTest : public testing::TestWithParam<HostileCase> {
     suite.SetVersion(TOOL_VANTOLITE, "1.0.0");
     suite.Install(TOOL_MERAK, "1.0.0");
     suite.Install(TOOL_SOLEN, "1.0.0");
-    for (const char* file : {"vantoversion", "vantoliteversion", "merakversion", "solenversion"}) {
-      test_server::Publish(file, "1.0.0\r\n");
-    }
+    test_server::PublishVersions("1.0.0");
   }
   void TearDown() override {
     RemoveTestProducts();

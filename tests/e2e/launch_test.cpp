@@ -25,28 +25,12 @@ class LaunchTest : public testing::Test {
     suite.Install(TOOL_SOLEN);
   }
 
-  // Runs the launcher with `tail` after its quoted path and checks that it
-  // ended by itself with exit code 0.
-  void RunLauncher(const std::string& tail, const std::string& launcher = TwinPath()) {
-    ProgramRun run = RunProgram(launcher, tail);
-    ASSERT_TRUE(run.ended) << "the launcher did not end";
-    EXPECT_EQ(0u, run.exitCode);
-  }
-
-  void ExpectOnlyStarted(ToolIndex tool, const std::string& parameters) {
-    std::vector<ToolStart> starts = suite.Starts(tool);
-    ASSERT_EQ(1u, starts.size());
-    EXPECT_EQ(suite.ToolPath(tool), starts[0].path);
-    EXPECT_EQ(parameters, starts[0].Parameters());
-    EXPECT_EQ(1, suite.TotalStarts());
-  }
-
   StandinSuite suite;
 };
 
 TEST_F(LaunchTest, TokenWithBlanksAndTabsAroundStartsTheThirdToolWithoutParameters) {
   RunLauncher(" \t MERAK_CALL \t ");
-  ExpectOnlyStarted(TOOL_MERAK, "");
+  suite.ExpectOnlyStarted(TOOL_MERAK, "");
   // The settings key is only named, never written.
   EXPECT_FALSE(KeyExists(kSettingsKey));
 }
@@ -112,7 +96,7 @@ TEST_F(LaunchTest, CopyUnderAnotherFileNameIsNotExcluded) {
   HANDLE held = CreateMutexA(nullptr, TRUE, "VantoLite");
   RunLauncher(" MERAK_CALL", copy);
   CloseHandle(held);
-  ExpectOnlyStarted(TOOL_MERAK, "");
+  suite.ExpectOnlyStarted(TOOL_MERAK, "");
 }
 
 TEST_F(LaunchTest, LauncherLeavesNoMutexBehind) {

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include "tests/support/test_files.h"
 #include "tests/support/test_process.h"
 #include "tests/support/test_registry.h"
@@ -84,4 +86,18 @@ int StandinSuite::TotalStarts() const {
     total += static_cast<int>(Starts(tool).size());
   }
   return total;
+}
+
+void StandinSuite::ExpectOnlyStarted(ToolIndex tool, const std::string& parameters) const {
+  std::vector<ToolStart> starts = Starts(tool);
+  ASSERT_EQ(1u, starts.size()) << "starts of tool " << tool;
+  EXPECT_EQ(ToolPath(tool), starts[0].path);
+  EXPECT_EQ(parameters, starts[0].Parameters());
+  EXPECT_EQ(1, TotalStarts());
+}
+
+void RunLauncher(const std::string& tail, const std::string& launcher) {
+  ProgramRun run = RunProgram(launcher.empty() ? TwinPath() : launcher, tail);
+  EXPECT_TRUE(run.ended) << "the launcher did not end";
+  EXPECT_EQ(0u, run.exitCode);
 }

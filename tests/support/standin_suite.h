@@ -37,7 +37,14 @@ class StandinSuite {
   std::vector<ToolStart> Starts(ToolIndex tool) const;
   // The starts of all tools together.
   int TotalStarts() const;
+  // Checks that `tool`, and no other, started once, with `parameters`.
+  void ExpectOnlyStarted(ToolIndex tool, const std::string& parameters) const;
 
  private:
   std::string m_folder;
 };
+
+// Runs the launcher (the twin unless another copy is given) with `tail`
+// after its quoted path, and checks that it ended by itself with exit
+// code 0.
+void RunLauncher(const std::string& tail, const std::string& launcher = "");

@@ -6,6 +6,12 @@
 #include <fstream>
 #include <sstream>
 
+std::string TempFolder() {
+  char folder[MAX_PATH + 1] = "";
+  GetTempPathA(MAX_PATH, folder);
+  return folder;
+}
+
 bool FileExists(const std::string& path) {
   DWORD attributes = GetFileAttributesA(path.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES &&

@@ -4,6 +4,9 @@
 #include <vector>
 
 // Small file helpers of the tests, on Windows paths.
+
+// The system's temporary folder, ending with a backslash.
+std::string TempFolder();
 bool FileExists(const std::string& path);
 bool FolderExists(const std::string& path);
 std::string ReadWholeFile(const std::string& path);

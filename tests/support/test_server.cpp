@@ -28,6 +28,12 @@ void Publish(const std::string& name, const std::string& content) {
 
 void Unpublish(const std::string& name) { RemoveFile(FilesFolder() + "\\" + name); }
 
+void PublishVersions(const std::string& version) {
+  for (const char* file : {"vantoversion", "vantoliteversion", "merakversion", "solenversion"}) {
+    Publish(file, version + "\r\n");
+  }
+}
+
 void Reset() {
   RemoveTree(FilesFolder());
   MakeFolders(FilesFolder());

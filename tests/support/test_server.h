@@ -12,6 +12,8 @@ std::string FilesFolder();
 // Puts a file on the server, or takes it away.
 void Publish(const std::string& name, const std::string& content);
 void Unpublish(const std::string& name);
+// Puts the same version, with a line end, into all four version files.
+void PublishVersions(const std::string& version);
 // Takes every file away and every behaviour and mode back.
 void Reset();
 
