@@ -200,6 +200,9 @@ def main():
     subprocess.check_call([os.path.join(HARNESS, "runtime-up"), RUN, TOOLS, port()],
                           stdout=subprocess.DEVNULL)
     try:
+        # A fresh start: nothing of an earlier demo stays installed.
+        for code in package_codes().values():
+            wine("msiexec", "/x", code, "/qn")
         wine("reg", "delete", r"HKCU\Software\Quendar", "/f")
         paths = install_standins()
         print("Registered stand-ins as \"FullPath\" of the full, third and fourth tool.")
