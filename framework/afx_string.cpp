@@ -100,10 +100,6 @@ void CString::Append(const char* text, size_t length) {
   m_buffer->text[m_buffer->length] = '\0';
 }
 
-void CString::AppendChar(char c) { Append(&c, 1); }
-
-void CString::Empty() { Release(); }
-
 size_t CString::GetLength() const { return m_buffer ? m_buffer->length : 0; }
 
 bool CString::IsEmpty() const { return GetLength() == 0; }

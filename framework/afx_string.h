@@ -20,9 +20,8 @@ class CString {
   CString& operator+=(const CString& other);
   CString& operator+=(const char* text);
 
+  // Appends `length` bytes of `text`, which must not lie in this string.
   void Append(const char* text, size_t length);
-  void AppendChar(char c);
-  void Empty();
 
   size_t GetLength() const;
   bool IsEmpty() const;

@@ -80,10 +80,7 @@ class BrokenRecordTest : public testing::TestWithParam<BrokenRecord> {
 
   void SetUp() override {
     test_server::Reset();
-    suite.Install(TOOL_VANTO, "1.0.0");
-    suite.SetVersion(TOOL_VANTOLITE, "1.0.0");
-    suite.Install(TOOL_MERAK, "1.0.0");
-    suite.Install(TOOL_SOLEN, "1.0.0");
+    suite.InstallAllAt("1.0.0");
     test_server::PublishVersions("1.0.0");
   }
   void TearDown() override {

@@ -24,10 +24,7 @@ class UpdateRunTest : public testing::Test {
   // Every tool installed at 3.1.1, and the server offers the same.
   void SetUp() override {
     test_server::Reset();
-    suite.Install(TOOL_VANTO, "3.1.1");
-    suite.SetVersion(TOOL_VANTOLITE, "3.1.1");
-    suite.Install(TOOL_MERAK, "3.1.1");
-    suite.Install(TOOL_SOLEN, "3.1.1");
+    suite.InstallAllAt("3.1.1");
     test_server::PublishVersions("3.1.1");
   }
   void TearDown() override { test_server::Reset(); }

@@ -65,6 +65,13 @@ void StandinSuite::SetVersion(ToolIndex tool, const std::string& version) {
   SetStringValue(ToolKeyPath(tool), VALUE_VERSION, version);
 }
 
+void StandinSuite::InstallAllAt(const std::string& version) {
+  Install(TOOL_VANTO, version);
+  SetVersion(TOOL_VANTOLITE, version);
+  Install(TOOL_MERAK, version);
+  Install(TOOL_SOLEN, version);
+}
+
 std::vector<ToolStart> StandinSuite::Starts(ToolIndex tool) const {
   WaitForProcessesUnder(m_folder);
   std::vector<ToolStart> starts;

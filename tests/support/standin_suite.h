@@ -31,6 +31,9 @@ class StandinSuite {
   void Install(ToolIndex tool, const std::string& version = "");
   // Writes only "Version" into the tool's record.
   void SetVersion(ToolIndex tool, const std::string& version);
+  // Every tool installed at `version`: stand-ins of the full, third and
+  // fourth tool, and the launcher's own record.
+  void InstallAllAt(const std::string& version);
 
   // Waits until no stand-in of this suite runs any more, then gives the
   // starts that each tool recorded.

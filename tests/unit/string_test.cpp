@@ -35,7 +35,7 @@ TEST(CStringTest, LongTextBuiltByteByByteKeepsEveryByte) {
   std::string expected;
   for (int i = 0; i < 100000; ++i) {
     char c = static_cast<char>('0' + i % 10);
-    line.AppendChar(c);
+    line.Append(&c, 1);
     expected.push_back(c);
   }
   ASSERT_EQ(expected.size(), line.GetLength());
