@@ -11,7 +11,9 @@ bool IsSpecial(char c) {
 }  // namespace
 
 CTextLineScanner::CTextLineScanner()
-    : m_pendingCr(false), m_cut(false), m_complete(false),
+    : m_pendingCr(false),
+      m_cut(false),
+      m_complete(false),
       m_sawAny(false),
       m_textEnded(false) {}
 

@@ -23,8 +23,8 @@ class CTextLineScanner {
   void Finish();
 
   bool IsComplete() const { return m_complete; }
-  // True when a line end, a Ctrl-Z or the end of the file was reached
-  // without a single byte of the line: there was no line to read.
+  // True when the text ended (a Ctrl-Z or the end of the file) before any
+  // byte: there was no line to read. An empty line ended by LF is a line.
   bool IsEmptyRead() const { return m_complete && !m_sawAny; }
   // True when a Ctrl-Z ended the text: the file has no further lines.
   bool TextEnded() const { return m_textEnded; }
